@@ -83,13 +83,6 @@ TEST(Calculate, ClicksCarryNothingOver) {
   EXPECT_EQ(window.Text1(), u"Радиус=1, Площадь=3.1415, Длина окружности=6.283");
 }
 
-TEST(Calculate, ARefusedTextIsAFailure) {
-  MemoryWindow window(u"2");
-  window.refuses_text = true;
-  EXPECT_THROW(Click("Command1", window), std::runtime_error);
-  EXPECT_EQ(window.Text1(), u"2");
-}
-
 TEST(Clear, EmptiesTheTextBox) {
   for (const std::u16string& text :
        {std::u16string(ui::kPrompt), std::u16string(kLineFor2), std::u16string()}) {
@@ -100,11 +93,14 @@ TEST(Clear, EmptiesTheTextBox) {
   }
 }
 
-TEST(Clear, ARefusedTextIsAFailure) {
-  MemoryWindow window(u"2");
-  window.refuses_text = true;
-  EXPECT_THROW(Click("Command3", window), std::runtime_error);
-  EXPECT_EQ(window.Text1(), u"2");
+// A text box that refuses the new text fails the command and keeps its text.
+TEST(Commands, ARefusedTextIsAFailure) {
+  for (const std::string_view button : {"Command1", "Command3"}) {
+    MemoryWindow window(u"2");
+    window.refuses_text = true;
+    EXPECT_THROW(Click(button, window), std::runtime_error) << button;
+    EXPECT_EQ(window.Text1(), u"2") << button;
+  }
 }
 
 TEST(Exit, EndsTheProgramWithoutTouchingTheText) {

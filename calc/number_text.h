@@ -21,4 +21,7 @@ double ParseNumber(std::u16string_view text, const NumberFormat& format = {});
 // `value` must be finite.
 std::u16string FormatNumber(double value, const NumberFormat& format = {});
 
+// Appends what FormatNumber writes to `text`, sparing the line a temporary.
+void AppendNumber(std::u16string& text, double value, const NumberFormat& format);
+
 }  // namespace calc

@@ -39,10 +39,9 @@ CircleValuesResult CircleValues(std::u16string_view radius_text, const NumberFor
 std::u16string CircleLine(std::u16string_view radius_text, const NumberFormat& format) {
   const auto [area, circumference] = CircleValues(radius_text, format);
   // Room for both numbers, so that the line is allocated once.
-  constexpr std::size_t kLongestNumber = 32;
   std::u16string line;
   line.reserve(kRadiusLabel.size() + radius_text.size() + kAreaLabel.size() + kCircumferenceLabel.size() +
-               2 * kLongestNumber);
+               2 * kLongestNumberText);
   line.append(kRadiusLabel).append(radius_text).append(kAreaLabel);
   AppendNumber(line, area, format);
   line.append(kCircumferenceLabel);

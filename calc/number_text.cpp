@@ -149,7 +149,7 @@ void AppendNumber(std::u16string& text, double value, const NumberFormat& format
   while (kept_digits > 1 && digits[kept_digits - 1] == '0') --kept_digits;
 
   // Written in place, then appended in one go: this runs on every click.
-  char16_t written[32];
+  char16_t written[kLongestNumberText];
   char16_t* out = written;
   const auto put_digits = [&](int from, int to) {
     for (int k = from; k < to; ++k) *out++ = static_cast<char16_t>(digits[k]);

@@ -81,6 +81,8 @@ bool HasCaseless(std::u16string_view text, std::u16string_view lower_word) {
 void CheckWrittenNumber(std::u16string_view written, double value, const calc::NumberFormat& format) {
   Require(!HasCaseless(written, u"inf") && !HasCaseless(written, u"nan"), "a number is written as inf or nan",
           written, format);
+  Require(written.size() <= calc::kLongestNumberText, "a number is written longer than promised", written,
+          format);
   const Reading reading = Read(written, format);
   Require(std::holds_alternative<double>(reading), "the conversion refuses a text the formatter wrote",
           written, format);

@@ -149,6 +149,7 @@ TEST(FormatNumber, ReadsBackThroughParseNumber) {
   for (const double value : values) {
     for (const auto& format : {kPoint, kComma}) {
       const std::u16string text = calc::FormatNumber(value, format);
+      ASSERT_LE(text.size(), calc::kLongestNumberText) << value;
       const double read_back = calc::ParseNumber(text, format);
       ASSERT_LE(std::abs(read_back - value), std::abs(value) * 5.2e-15 + 5e-324)
           << value << " written as " << std::string(text.begin(), text.end());

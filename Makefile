@@ -14,3 +14,33 @@ test: linux
 run: linux
 	@if [ -x build/linux/circlecalc ]; then exec build/linux/circlecalc; \
 	else echo "No program is built yet: only the calculation and its tests exist so far." >&2; exit 1; fi
+
+# Hardening: the unit tests under AddressSanitizer and UndefinedBehaviorSanitizer,
+# a short fuzzing run, and the benchmark kept building. `make test` runs them
+# after its own prerequisites.
+.PHONY: asan fuzz-build fuzz bench-calc-build bench-calc test-hardening
+FUZZ_SECONDS ?= 300
+
+test: test-hardening
+
+test-hardening: asan fuzz-build bench-calc-build
+	ctest --preset asan
+	ctest --preset fuzz
+
+asan:
+	cmake --preset asan
+	cmake --build --preset asan
+
+fuzz-build:
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+
+fuzz: fuzz-build
+	tests/fuzz/run-fuzzer build/fuzz/circle_line_fuzzer build/fuzz $(FUZZ_SECONDS)
+
+bench-calc-build:
+	cmake --preset bench
+	cmake --build --preset bench
+
+bench-calc: bench-calc-build
+	build/bench/bench/calc_bench

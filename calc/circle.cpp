@@ -38,18 +38,14 @@ CircleValuesResult CircleValues(std::u16string_view radius_text, const NumberFor
 
 std::u16string CircleLine(std::u16string_view radius_text, const NumberFormat& format) {
   const auto [area, circumference] = CircleValues(radius_text, format);
-  const std::u16string area_text = FormatNumber(area, format);
-  const std::u16string circumference_text = FormatNumber(circumference, format);
-
+  // Room for both numbers, so that the line is allocated once.
   std::u16string line;
-  line.reserve(kRadiusLabel.size() + radius_text.size() + kAreaLabel.size() + area_text.size() +
-               kCircumferenceLabel.size() + circumference_text.size());
-  line.append(kRadiusLabel)
-      .append(radius_text)
-      .append(kAreaLabel)
-      .append(area_text)
-      .append(kCircumferenceLabel)
-      .append(circumference_text);
+  line.reserve(kRadiusLabel.size() + radius_text.size() + kAreaLabel.size() + kCircumferenceLabel.size() +
+               2 * kLongestNumberText);
+  line.append(kRadiusLabel).append(radius_text).append(kAreaLabel);
+  AppendNumber(line, area, format);
+  line.append(kCircumferenceLabel);
+  AppendNumber(line, circumference, format);
   return line;
 }
 

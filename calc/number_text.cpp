@@ -1,5 +1,6 @@
 #include "calc/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -118,9 +119,12 @@ double ParseNumber(std::u16string_view text, const NumberFormat& format) {
   return value;
 }
 
-std::u16string FormatNumber(double value, const NumberFormat& format) {
+void AppendNumber(std::u16string& text, double value, const NumberFormat& format) {
   constexpr int kSignificantDigits = 15;
-  if (value == 0) return u"0";  // also for -0: a user never wants to see "-0"
+  if (value == 0) {  // also for -0: a user never wants to see "-0"
+    text += u'0';
+    return;
+  }
   // Rounding the two or three largest doubles to 15 digits would give a text
   // beyond the range of a double, which could not be read back in; those
   // are written rounded towards zero instead.
@@ -129,45 +133,57 @@ std::u16string FormatNumber(double value, const NumberFormat& format) {
   // "-d.dddddddddddddde+XXX": the rounded digits and the exponent that decide
   // between fixed and exponent form, as for "%G".
   char scientific[32];
-  const auto result = std::to_chars(std::begin(scientific), std::end(scientific), value,
-                                    std::chars_format::scientific, kSignificantDigits - 1);
-  const std::string_view written(scientific, static_cast<std::size_t>(result.ptr - scientific));
-  const bool negative = written.front() == '-';
-  const std::size_t e = written.find('e');
-  std::string digits;
-  for (const char c : written.substr(negative ? 1 : 0, e - (negative ? 1 : 0))) {
-    if (c != '.') digits += c;
-  }
+  const char* const scientific_end = std::to_chars(std::begin(scientific), std::end(scientific), value,
+                                                   std::chars_format::scientific, kSignificantDigits - 1)
+                                         .ptr;
+  const bool negative = scientific[0] == '-';
+  const char* const mantissa = scientific + (negative ? 1 : 0);
+  char digits[kSignificantDigits];
+  digits[0] = mantissa[0];
+  std::copy_n(mantissa + 2, kSignificantDigits - 1, digits + 1);
+  const char* const exponent_sign = mantissa + 2 + (kSignificantDigits - 1) + 1;
   int exponent = 0;
-  const std::string_view exponent_text = written.substr(e + 1);
-  std::from_chars(exponent_text.data() + (exponent_text.front() == '+' ? 1 : 0),
-                  exponent_text.data() + exponent_text.size(), exponent);
+  std::from_chars(exponent_sign + 1, scientific_end, exponent);
+  if (*exponent_sign == '-') exponent = -exponent;
+  int kept_digits = kSignificantDigits;
+  while (kept_digits > 1 && digits[kept_digits - 1] == '0') --kept_digits;
 
-  std::string ascii = negative ? "-" : "";
-  const auto append_fraction = [&](std::string_view fraction) {
-    const std::size_t kept = fraction.find_last_not_of('0');
-    if (kept != std::string_view::npos) (ascii += '.') += fraction.substr(0, kept + 1);
+  // Written in place, then appended in one go: this runs on every click.
+  char16_t written[kLongestNumberText];
+  char16_t* out = written;
+  const auto put_digits = [&](int from, int to) {
+    for (int k = from; k < to; ++k) *out++ = static_cast<char16_t>(digits[k]);
   };
-  const std::string_view all_digits = digits;
+  const auto put_fraction = [&](int from) {
+    if (from >= kept_digits) return;
+    *out++ = format.decimal_separator;
+    put_digits(from, kept_digits);
+  };
+  if (negative) *out++ = u'-';
   if (exponent < -4 || exponent >= kSignificantDigits) {
-    ascii += all_digits.front();
-    append_fraction(all_digits.substr(1));
-    ascii += exponent < 0 ? "E-" : "E+";
-    const std::string exponent_digits = std::to_string(std::abs(exponent));
-    if (exponent_digits.size() < 2) ascii += '0';
-    ascii += exponent_digits;
+    put_digits(0, 1);
+    put_fraction(1);
+    *out++ = u'E';
+    *out++ = exponent < 0 ? u'-' : u'+';
+    const int magnitude = std::abs(exponent);
+    if (magnitude >= 100) *out++ = static_cast<char16_t>(u'0' + magnitude / 100);
+    *out++ = static_cast<char16_t>(u'0' + magnitude / 10 % 10);
+    *out++ = static_cast<char16_t>(u'0' + magnitude % 10);
   } else if (exponent >= 0) {
-    const auto integer_digits = static_cast<std::size_t>(exponent) + 1;
-    ascii += all_digits.substr(0, integer_digits);
-    append_fraction(all_digits.substr(integer_digits));
+    put_digits(0, exponent + 1);
+    put_fraction(exponent + 1);
   } else {
-    ascii += '0';
-    append_fraction(std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits);
+    *out++ = u'0';
+    *out++ = format.decimal_separator;
+    out = std::fill_n(out, -exponent - 1, u'0');
+    put_digits(0, kept_digits);
   }
+  text.append(written, out);
+}
 
+std::u16string FormatNumber(double value, const NumberFormat& format) {
   std::u16string text;
-  text.reserve(ascii.size());
-  for (const char c : ascii) text += c == '.' ? format.decimal_separator : static_cast<char16_t>(c);
+  AppendNumber(text, value, format);
   return text;
 }
 

@@ -1,6 +1,7 @@
 // Conversions between numbers and the texts a user types and reads.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -20,5 +21,11 @@ double ParseNumber(std::u16string_view text, const NumberFormat& format = {});
 // for very large and very small values. Negative zero is written as "0".
 // `value` must be finite.
 std::u16string FormatNumber(double value, const NumberFormat& format = {});
+
+// The longest text FormatNumber writes, as in "-1.23456789012345E-308".
+inline constexpr std::size_t kLongestNumberText = 22;
+
+// Appends what FormatNumber writes to `text`, sparing the line a temporary.
+void AppendNumber(std::u16string& text, double value, const NumberFormat& format);
 
 }  // namespace calc

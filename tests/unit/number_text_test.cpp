@@ -137,7 +137,11 @@ TEST(FormatNumber, UsesTheDecimalSeparatorOfTheFormat) {
 // rounding of its 15 digits.
 TEST(FormatNumber, ReadsBackThroughParseNumber) {
   std::mt19937_64 random(20261211);
-  std::vector<double> values = {DBL_MAX, -DBL_MAX, DBL_MIN, 5e-324, 1e15, 1e-5, 0.1, 7.0 / 3};
+  // 1.003738328225305e194, written as 1.00373832822531E+194: half a unit of
+  // the 15th digit away, and a little more once read back.
+  const double half_a_digit_away = std::bit_cast<double>(std::uint64_t{0x6836000200003137});
+  std::vector<double> values = {DBL_MAX, -DBL_MAX, DBL_MIN, 5e-324,           1e15,
+                                1e-5,    0.1,      7.0 / 3, half_a_digit_away};
   while (values.size() < 20000) {
     const double value = std::bit_cast<double>(random());
     if (std::isfinite(value)) values.push_back(value);
@@ -145,8 +149,9 @@ TEST(FormatNumber, ReadsBackThroughParseNumber) {
   for (const double value : values) {
     for (const auto& format : {kPoint, kComma}) {
       const std::u16string text = calc::FormatNumber(value, format);
+      ASSERT_LE(text.size(), calc::kLongestNumberText) << value;
       const double read_back = calc::ParseNumber(text, format);
-      ASSERT_LE(std::abs(read_back - value), std::abs(value) * 5e-15 + 5e-324)
+      ASSERT_LE(std::abs(read_back - value), std::abs(value) * 5.2e-15 + 5e-324)
           << value << " written as " << std::string(text.begin(), text.end());
     }
   }

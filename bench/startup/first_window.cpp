@@ -1,5 +1,7 @@
 #include "bench/startup/first_window.h"
 
+#include <X11/Xutil.h>
+#include <X11/extensions/XRes.h>
 #include <poll.h>
 
 #include <algorithm>
@@ -33,7 +35,31 @@ DisplayConnection checked(DisplayConnection display) {
   return display;
 }
 
+// The process of the X client that created `window`, as the server knows it
+// from the connection; none where the server cannot tell.
+std::optional<pid_t> creator_of(Display* display, Window window) {
+  XResClientIdSpec asked{window, XRES_CLIENT_ID_PID_MASK};
+  long count = 0;
+  XResClientIdValue* values = nullptr;
+  if (XResQueryClientIds(display, 1, &asked, &count, &values) != Success) return std::nullopt;
+  std::optional<pid_t> creator;
+  for (long index = 0; index < count; ++index) {
+    if (const pid_t pid = XResGetClientPid(&values[index]); pid > 0) creator = pid;
+  }
+  XResClientIdsDestroy(count, values);
+  return creator;
+}
+
 }  // namespace
+
+std::string class_name_of(Display* display, Window window) {
+  XClassHint hint{};
+  if (!XGetClassHint(display, window, &hint)) return "-";
+  std::string name = hint.res_class != nullptr ? hint.res_class : "-";
+  if (hint.res_name != nullptr) XFree(hint.res_name);
+  if (hint.res_class != nullptr) XFree(hint.res_class);
+  return name;
+}
 
 FirstWindowWatch::FirstWindowWatch(DisplayConnection display)
     : display_(checked(std::move(display))), root_(DefaultRootWindow(display_.get())) {
@@ -43,10 +69,14 @@ FirstWindowWatch::FirstWindowWatch(DisplayConnection display)
   XSync(display_.get(), False);
 }
 
-bool FirstWindowWatch::is_viewable_output(Window window) const {
+bool FirstWindowWatch::is_programs_viewable_window(Window window) const {
   XWindowAttributes attributes{};
   if (!XGetWindowAttributes(display_.get(), window, &attributes)) return false;
-  return attributes.c_class == InputOutput && attributes.map_state == IsViewable;
+  if (attributes.c_class != InputOutput || attributes.map_state != IsViewable) return false;
+  // The window manager can still be busy with the program started before;
+  // a window it maps now is not this program's.
+  const auto creator = creator_of(display_.get(), window);
+  return !creator || descends_from_this_process(*creator);
 }
 
 std::optional<ViewableWindow> FirstWindowWatch::handle_pending_events() {
@@ -82,7 +112,7 @@ std::optional<ViewableWindow> FirstWindowWatch::handle_pending_events() {
       // Checked after every map, because the last map (the client's or its
       // frame's) is the one that makes the window viewable.
       for (const Window window : candidates_) {
-        if (is_viewable_output(window)) return ViewableWindow{window, now};
+        if (is_programs_viewable_window(window)) return ViewableWindow{window, now};
       }
     }
   }

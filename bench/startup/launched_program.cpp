@@ -82,19 +82,14 @@ pid_t parent_of(pid_t pid) {
 // Every live process whose chain of parents leads to this one. A subreaper
 // adopts orphans, so nothing the program started can drop out of this set.
 std::vector<pid_t> descendants_of_self() {
-  const pid_t self = ::getpid();
   std::vector<pid_t> found;
   DIR* proc = ::opendir("/proc");
   if (proc == nullptr) return found;
   while (const dirent* entry = ::readdir(proc)) {
     char* end = nullptr;
     const long pid = std::strtol(entry->d_name, &end, 10);
-    if (*end != '\0' || pid <= 1 || pid == self) continue;
-    for (pid_t up = parent_of(static_cast<pid_t>(pid)); up > 1; up = parent_of(up)) {
-      if (up == self) {
-        found.push_back(static_cast<pid_t>(pid));
-        break;
-      }
+    if (*end == '\0' && descends_from_this_process(static_cast<pid_t>(pid))) {
+      found.push_back(static_cast<pid_t>(pid));
     }
   }
   ::closedir(proc);
@@ -112,6 +107,15 @@ void reap_finished_children() {
 }
 
 }  // namespace
+
+bool descends_from_this_process(pid_t pid) {
+  const pid_t self = ::getpid();
+  if (pid <= 1 || pid == self) return false;
+  for (pid_t up = parent_of(pid); up > 1; up = parent_of(up)) {
+    if (up == self) return true;
+  }
+  return false;
+}
 
 std::chrono::nanoseconds monotonic_now() {
   timespec now{};

@@ -43,4 +43,8 @@ class LaunchedProgram {
 
 std::chrono::nanoseconds monotonic_now();
 
+// Whether `pid` was started, directly or not, by this process. Since a
+// launcher is a subreaper, that is: by the launched program.
+bool descends_from_this_process(pid_t pid);
+
 }  // namespace bench

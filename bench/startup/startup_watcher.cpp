@@ -3,7 +3,7 @@
 //
 //   startup_watcher [--timeout SECONDS] [--settle MILLISECONDS] -- PROGRAM [ARGUMENT...]
 //
-// Prints one line "map_ms=... peak_rss_kib=... pid=... window=..." and ends the program
+// Prints one line "map_ms=... peak_rss_kib=... pid=... window=... class=..." and ends the program
 // with everything it started. Exit status: 0 measured, 2 no window before the
 // timeout, 3 the program ended without a window, 1 wrong use or no X display.
 #include <chrono>
@@ -68,8 +68,9 @@ int measure(const Options& options) {
   std::this_thread::sleep_for(options.settle);
   const auto peak = program.peak_resident_kib();
   const std::chrono::duration<double, std::milli> startup = viewable->seen - program.exec_time();
-  std::printf("map_ms=%.3f peak_rss_kib=%ld pid=%d window=0x%lx\n", startup.count(), peak.value_or(-1),
-              static_cast<int>(program.pid()), viewable->window);
+  std::printf("map_ms=%.3f peak_rss_kib=%ld pid=%d window=0x%lx class=%s\n", startup.count(),
+              peak.value_or(-1), static_cast<int>(program.pid()), viewable->window,
+              bench::class_name_of(watch.display(), viewable->window).c_str());
   std::fflush(stdout);
   return 0;
 }

@@ -55,6 +55,8 @@ bool read_whole(int fd, void* buffer, size_t size) {
 // locks (Xlib's, the allocator's) that the child would never see released.
 [[noreturn]] void exec_child(const std::vector<char*>& argv, int report_fd) {
   ::setpgid(0, 0);
+  // Should the launcher itself be killed outright, the program goes with it.
+  ::prctl(PR_SET_PDEATHSIG, SIGKILL);
   timespec now{};
   ::clock_gettime(CLOCK_MONOTONIC, &now);
   const long long nanoseconds = now.tv_sec * 1'000'000'000LL + now.tv_nsec;

@@ -5,8 +5,10 @@
 //
 // Prints one line "map_ms=... peak_rss_kib=... pid=... window=... class=..." and ends the program
 // with everything it started. Exit status: 0 measured, 2 no window before the
-// timeout, 3 the program ended without a window, 1 wrong use or no X display.
+// timeout, 3 the program ended without a window, 4 stopped by a signal, 1 wrong use
+// or no X display.
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <exception>
 #include <span>
@@ -54,11 +56,24 @@ Options parse(std::span<char*> arguments) {
   return options;
 }
 
+volatile std::sig_atomic_t stop_requested = 0;
+
+void request_stop(int) { stop_requested = 1; }
+
+// Told to stop (a timeout around us, Ctrl-C), we still end the program and
+// what it started: its process group is not ours, so the signal missed it.
+void stop_gracefully_on_signals() {
+  struct sigaction action {};
+  action.sa_handler = request_stop;
+  for (const int signal : {SIGTERM, SIGINT, SIGHUP}) sigaction(signal, &action, nullptr);
+}
+
 int measure(const Options& options) {
   bench::FirstWindowWatch watch(bench::DisplayConnection(XOpenDisplay(nullptr)));
   bench::LaunchedProgram program(options.command);
   const auto deadline = program.exec_time() + options.timeout;
-  const auto viewable = watch.wait(deadline, [&] { return !program.has_exited(); });
+  const auto viewable = watch.wait(deadline, [&] { return stop_requested == 0 && !program.has_exited(); });
+  if (stop_requested != 0) return 4;
   if (!viewable) {
     const bool exited = program.has_exited();
     std::fprintf(stderr, "startup_watcher: %s: %s\n", options.command.front().c_str(),
@@ -80,6 +95,7 @@ int measure(const Options& options) {
 int main(int argc, char** argv) {
   try {
     const Options options = parse(std::span<char*>(argv + 1, static_cast<size_t>(argc - 1)));
+    stop_gracefully_on_signals();
     return measure(options);
   } catch (const std::exception& failure) {
     std::fprintf(stderr, "startup_watcher: %s\n", failure.what());

@@ -76,7 +76,8 @@ int wmain(int argc, wchar_t** argv) {
   const OwnedHandle process(started.hProcess);
   const OwnedHandle thread(started.hThread);
 
-  WaitForInputIdle(process.get(), kTimeoutMs);
+  // Polled rather than WaitForInputIdle: that waits for the first idle
+  // message loop, which comes after the window shows, by a varying time.
   while (!has_visible_window(started.dwProcessId)) {
     if (milliseconds_since(start) > kTimeoutMs || WaitForSingleObject(process.get(), 0) == WAIT_OBJECT_0) {
       std::fprintf(stderr, "wine_launcher: no visible window\n");

@@ -5,6 +5,8 @@ set output output
 set title "Time from exec to a viewable window (median; bars: interquartile range)"
 set ylabel "milliseconds"
 set yrange [0:*]
+# Room above the tallest whisker for its label.
+set offsets 0, 0, graph 0.1, 0
 set style fill solid 0.6 border -1
 set boxwidth 0.6
 set grid ytics

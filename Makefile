@@ -44,3 +44,16 @@ bench-calc-build:
 
 bench-calc: bench-calc-build
 	build/bench/bench/calc_bench
+# Start-up, memory and size against other calculators on a private Xvfb; writes
+# docs/benchmarks.md. Not part of `make test`. The programs can be pointed
+# elsewhere: make bench LINUX_PROGRAM=... WINDOWS_PROGRAM=... ROUNDS=...
+.PHONY: bench
+LINUX_PROGRAM ?= build/linux/circlecalc
+WINDOWS_PROGRAM ?= build/windows/circlecalc.exe
+ROUNDS ?= 20
+WARMUP ?= 2
+bench:
+	scripts/install-deps bench
+	$(MAKE) linux
+	LINUX_PROGRAM=$(LINUX_PROGRAM) WINDOWS_PROGRAM=$(WINDOWS_PROGRAM) ROUNDS=$(ROUNDS) WARMUP=$(WARMUP) \
+	  bench/startup/run-series

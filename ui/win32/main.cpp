@@ -1,6 +1,7 @@
 // circlecalc.exe: the calculator's one window and the message loop.
-#include <commctrl.h>
 #include <windows.h>
+// After windows.h, which it builds on.
+#include <commctrl.h>
 
 #include "ui/win32/form1_window.h"
 

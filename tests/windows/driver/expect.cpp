@@ -27,8 +27,11 @@ void Expect(bool ok, std::string_view what) {
 void ExpectText(std::wstring_view actual, std::wstring_view expected, std::string_view what) {
   // Very long texts are shown by their length and ends only.
   const auto shown = [](std::wstring_view text) {
-    if (text.size() <= 200) return "\"" + Utf8(text) + "\"";
-    return std::to_string(text.size()) + " characters \"" + Utf8(text.substr(0, 40)) + "...\"";
+    std::string quoted = text.size() <= 200 ? "" : std::to_string(text.size()) + " characters ";
+    quoted += '"';
+    quoted += Utf8(text.substr(0, text.size() <= 200 ? text.size() : 40));
+    quoted += text.size() <= 200 ? "\"" : "...\"";
+    return quoted;
   };
   Expect(actual == expected, std::string(what) + ": " + shown(actual) + ", expected " + shown(expected));
 }

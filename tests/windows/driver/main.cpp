@@ -46,8 +46,9 @@ constexpr ExpectedControl kControls[] = {
 std::wstring Wide(std::u16string_view text) { return std::wstring(text.begin(), text.end()); }
 
 std::string Describe(const RECT& rect) {
-  return "(" + std::to_string(rect.left) + "," + std::to_string(rect.top) + ")-(" +
-         std::to_string(rect.right) + "," + std::to_string(rect.bottom) + ")";
+  char text[64];
+  std::snprintf(text, sizeof(text), "(%ld,%ld)-(%ld,%ld)", rect.left, rect.top, rect.right, rect.bottom);
+  return text;
 }
 
 void ExpectRect(const RECT& actual, const RECT& expected, const std::string& what) {

@@ -63,3 +63,13 @@ void SelectLine() {
 }
 
 }  // namespace e2e
+
+namespace e2e {
+
+void PressCtrl(char letter) {
+  const auto key = static_cast<WORD>(letter);
+  Send({Key(VK_CONTROL, 0, 0), Key(key, 0, 0), Key(key, 0, KEYEVENTF_KEYUP),
+        Key(VK_CONTROL, 0, KEYEVENTF_KEYUP)});
+}
+
+}  // namespace e2e

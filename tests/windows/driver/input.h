@@ -12,6 +12,8 @@ void Click(HWND window);
 // Types `text` into whatever has the keyboard focus.
 void Type(std::wstring_view text);
 void PressKey(WORD virtual_key);
+// Ctrl and a letter key, as for a shortcut.
+void PressCtrl(char letter);
 // Selects the whole text of the focused line of text (End, Shift+Home).
 void SelectLine();
 

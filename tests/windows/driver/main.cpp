@@ -4,8 +4,10 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <exception>
 #include <functional>
+#include <random>
 #include <string>
 #include <string_view>
 
@@ -13,6 +15,7 @@
 #include "caption_fit.h"
 #include "expect.h"
 #include "input.h"
+#include "monkey.h"
 #include "program.h"
 #include "resources_check.h"
 #include "tooltip_text.h"
@@ -247,6 +250,14 @@ void Resources(const std::wstring& path) {
   CheckIconImages(path);
 }
 
+// CIRCLECALC_MONKEY_SEED repeats a run; otherwise every run is new.
+unsigned MonkeySeed() {
+  wchar_t seed[16]{};
+  if (GetEnvironmentVariableW(L"CIRCLECALC_MONKEY_SEED", seed, 16) > 0)
+    return std::wcstoul(seed, nullptr, 10);
+  return std::random_device{}();
+}
+
 struct Case {
   std::wstring_view name;
   std::function<void(const std::wstring&)> run;
@@ -263,6 +274,7 @@ const Case kCases[] = {
     {L"exit", Exit},
     {L"resources", Resources},
     {L"captions-fit", [](const std::wstring&) { CheckCaptionsFit(); }},
+    {L"monkey", [](const std::wstring& path) { Monkey(path, MonkeySeed()); }},
 };
 
 // Wine shows the Linux file system as drive Z:.

@@ -7,8 +7,6 @@
 namespace e2e {
 namespace {
 
-constexpr DWORD kAnswerTimeoutMs = 1000;
-
 std::vector<HWND> ThreadWindows(DWORD thread_id) {
   std::vector<HWND> windows;
   EnumThreadWindows(
@@ -69,9 +67,9 @@ HWND Program::Focus() const {
   return info.hwndFocus;
 }
 
-bool Program::Answers() const {
+bool Program::Answers(DWORD milliseconds) const {
   DWORD_PTR result = 0;
-  return SendMessageTimeoutW(form_, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerTimeoutMs, &result) != 0;
+  return SendMessageTimeoutW(form_, WM_NULL, 0, 0, SMTO_NORMAL, milliseconds, &result) != 0;
 }
 
 HWND Program::MessageBoxWindow() const {

@@ -39,8 +39,8 @@ class Program {
 
   // The control with the keyboard focus, from the program's own thread.
   HWND Focus() const;
-  // Whether the program takes a message within a second.
-  bool Answers() const;
+  // Whether the program takes a message within `milliseconds`.
+  bool Answers(DWORD milliseconds = 1000) const;
   // A message box shown by the program, if there is one.
   HWND MessageBoxWindow() const;
   // The exit code once the program has ended within `milliseconds`.

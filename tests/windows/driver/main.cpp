@@ -13,6 +13,7 @@
 
 #include "calc/circle.h"
 #include "caption_fit.h"
+#include "desktop_settings.h"
 #include "expect.h"
 #include "input.h"
 #include "monkey.h"
@@ -27,23 +28,26 @@ namespace {
 constexpr std::wstring_view kPrompt = L"Сотрите всё и введите радиус";
 constexpr std::wstring_view kCalculate = L"Вычислить";
 
-// The window at 96 dots per inch: twips / 15.
-constexpr RECT kClientOnScreen{276, 321, 276 + 451, 321 + 91};
+// The client area on the screen at 96 dots per inch (twips / 15) and at
+// 144 (twips / 10, each edge rounded half up).
+constexpr RECT kClientAt96{276, 321, 276 + 451, 321 + 91};
+constexpr RECT kClientAt144{414, 482, 1091, 618};
 
 struct ExpectedControl {
   const char* name;
   std::wstring_view window_class;
   std::wstring_view text;
-  RECT rect;  // in the window's client area
+  RECT at_96;  // in the window's client area
   std::wstring_view tooltip;
+  RECT at_144;
 };
 
 constexpr ExpectedControl kControls[] = {
-    {"Command3", L"Button", L"_", {368, 16, 368 + 25, 16 + 25}, L"Очистить"},
-    {"Command2", L"Button", L"X", {408, 16, 408 + 25, 16 + 25}, L"Выход"},
-    {"Command1", L"Button", kCalculate, {368, 48, 368 + 65, 48 + 25}, L"Вычислить"},
-    {"Text1", L"Edit", kPrompt, {16, 48, 16 + 337, 48 + 25}, L""},
-    {"Label1", L"Static", kPrompt, {16, 16, 16 + 337, 16 + 25}, L""},
+    {"Command3", L"Button", L"_", {368, 16, 368 + 25, 16 + 25}, L"Очистить", {552, 24, 590, 62}},
+    {"Command2", L"Button", L"X", {408, 16, 408 + 25, 16 + 25}, L"Выход", {612, 24, 650, 62}},
+    {"Command1", L"Button", kCalculate, {368, 48, 368 + 65, 48 + 25}, L"Вычислить", {552, 72, 650, 110}},
+    {"Text1", L"Edit", kPrompt, {16, 48, 16 + 337, 48 + 25}, L"", {24, 72, 530, 110}},
+    {"Label1", L"Static", kPrompt, {16, 16, 16 + 337, 16 + 25}, L"", {24, 24, 530, 62}},
 };
 
 std::wstring Wide(std::u16string_view text) { return std::wstring(text.begin(), text.end()); }
@@ -105,8 +109,9 @@ void ExpectStillRunning(const Program& program, const std::string& after) {
   Expect(program.Answers(), "the program answers within a second after " + after);
 }
 
-void WindowAndControls(const std::wstring& path) {
+void WindowAndControls(const std::wstring& path, UINT dpi) {
   const Program program(path);
+  const RECT client = dpi == 96 ? kClientAt96 : kClientAt144;
   const HWND form = program.form();
   const auto style = static_cast<DWORD>(GetWindowLongPtrW(form, GWL_STYLE));
   const auto ex_style = static_cast<DWORD>(GetWindowLongPtrW(form, GWL_EXSTYLE));
@@ -118,11 +123,10 @@ void WindowAndControls(const std::wstring& path) {
   Expect((ex_style & (WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE)) == 0,
          "no edge around the window");
   ExpectText(WindowText(form), L"Form1", "title");
-  Expect(GetDpiForWindow(form) == 96, "the test desktop has 96 dots per inch");
-  ExpectRect(ClientRectOnScreen(form), kClientOnScreen, "client area");
+  ExpectRect(ClientRectOnScreen(form), client, "client area");
   RECT frame{};
   GetWindowRect(form, &frame);
-  ExpectRect(frame, kClientOnScreen, "the whole window (no frame)");
+  ExpectRect(frame, client, "the whole window (no frame)");
 
   int children = 0;
   for (HWND child = GetWindow(form, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
@@ -132,7 +136,7 @@ void WindowAndControls(const std::wstring& path) {
   for (const ExpectedControl& expected : kControls) {
     const std::string name = expected.name;
     const HWND control = program.Child(expected.window_class, expected.text);
-    ExpectRect(RectInParent(control), expected.rect, name);
+    ExpectRect(RectInParent(control), dpi == 96 ? expected.at_96 : expected.at_144, name);
     ExpectText(TooltipText(program, control), expected.tooltip, name + " tooltip");
     const int id = GetDlgCtrlID(control);
     Expect(id != IDOK && id != IDCANCEL, name + " has neither IDOK's nor IDCANCEL's ID");
@@ -245,6 +249,53 @@ void Exit(const std::wstring& path) {
   Expect(code.value_or(1) == 0, "the exit code is 0");
 }
 
+// Inside a control, clear of its edge and of any text.
+POINT InsideNearLeft(HWND control) {
+  RECT rect{};
+  GetWindowRect(control, &rect);
+  return {rect.right - 6, rect.bottom - 5};
+}
+
+std::string Hex(COLORREF color) {
+  char text[16];
+  std::snprintf(text, sizeof(text), "#%06lx", static_cast<unsigned long>(color));
+  return text;
+}
+
+void ExpectColorsShown(const Program& program, const std::string& when) {
+  RECT client = ClientRectOnScreen(program.form());
+  const POINT background{client.left + 4, client.top + 4};
+  const POINT text_box = InsideNearLeft(program.TextBox());
+  const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
+  const COLORREF info_background = GetSysColor(COLOR_INFOBK);
+  if (!WaitFor(
+          [&] { return ScreenPixel(background) == highlight && ScreenPixel(text_box) == info_background; },
+          std::chrono::seconds(5))) {
+    Expect(
+        ScreenPixel(background) == highlight,
+        when + ": window background " + Hex(ScreenPixel(background)) + ", COLOR_HIGHLIGHT " + Hex(highlight));
+    Expect(ScreenPixel(text_box) == info_background, when + ": text box background " +
+                                                         Hex(ScreenPixel(text_box)) + ", COLOR_INFOBK " +
+                                                         Hex(info_background));
+  }
+  // The label's letters are drawn in COLOR_INFOBK over COLOR_HIGHLIGHT.
+  RECT label{};
+  GetWindowRect(program.Label(), &label);
+  bool letters = false;
+  const HDC screen = GetDC(nullptr);
+  for (int y = label.top; y < label.bottom && !letters; ++y) {
+    for (int x = label.left; x < label.right && !letters; ++x)
+      letters = GetPixel(screen, x, y) == info_background;
+  }
+  ReleaseDC(nullptr, screen);
+  Expect(letters, when + ": the label's letters are in COLOR_INFOBK");
+}
+
+void Colors(const std::wstring& path) {
+  const Program program(path);
+  ExpectColorsShown(program, "at start");
+}
+
 void Resources(const std::wstring& path) {
   CheckVersionRecord(path);
   CheckIconImages(path);
@@ -264,7 +315,13 @@ struct Case {
 };
 
 const Case kCases[] = {
-    {L"window", WindowAndControls},
+    {L"window", [](const std::wstring& path) { WindowAndControls(path, 96); }},
+    {L"window-144dpi",
+     [](const std::wstring& path) {
+       const ScopedResolution resolution(144);
+       WindowAndControls(path, 144);
+     }},
+    {L"colors", Colors},
     {L"tab-order", TabOrder},
     {L"calculate", Calculate},
     {L"calculate-russian", CalculateInRussian},
@@ -290,6 +347,8 @@ std::wstring WindowsPath(std::wstring path) {
 }  // namespace e2e
 
 int wmain(int argc, wchar_t** argv) {
+  // Window positions in the program's own pixels, at any resolution.
+  SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
   if (argc != 3) {
     std::fputs("usage: circlecalc_e2e CASE PATH-TO-circlecalc.exe\n", stderr);
     return 2;

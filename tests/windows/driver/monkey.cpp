@@ -95,10 +95,11 @@ void Monkey(const std::wstring& path, unsigned seed) {
         Click(clear);
         break;
     }
-    // A failed calculation shows its box at once; give it a moment.
-    WaitFor([&] { return program.MessageBoxWindow() != nullptr; }, std::chrono::milliseconds(100));
-    Require(!program.WaitForExit(0).has_value(), "the program runs after " + what);
     const auto started = std::chrono::steady_clock::now();
+    // Once the program waits for input again it has taken the step's, and a
+    // failed calculation has shown its message box.
+    Require(WaitForInputIdle(program.process(), kSettleMs) == 0, "the program takes the input of " + what);
+    Require(!program.WaitForExit(0).has_value(), "the program runs after " + what);
     Require(WaitFor([&] { return program.Answers(); }, std::chrono::milliseconds(kSettleMs)),
             "the program answers within a second, 30 s at most after " + what);
     const auto settled = std::chrono::steady_clock::now() - started;
@@ -110,8 +111,17 @@ void Monkey(const std::wstring& path, unsigned seed) {
     }
   }
 
-  DismissMessageBox(program);
-  Click(clear);
+  // A calculation still under way when the steps end may show its message
+  // box only after the next click, and swallow it; once "_" has emptied the
+  // text box, everything before it has been taken.
+  const bool cleared = WaitFor(
+      [&] {
+        DismissMessageBox(program);
+        Click(clear);
+        return WaitFor([&] { return WindowText(text_box).empty(); }, std::chrono::seconds(10));
+      },
+      std::chrono::milliseconds(kSettleMs));
+  Require(cleared, "\"_\" empties the text box after the random run of seed " + std::to_string(seed));
   Click(text_box);
   Type(L"2");
   Click(calculate);

@@ -250,7 +250,7 @@ void Exit(const std::wstring& path) {
 }
 
 // Inside a control, clear of its edge and of any text.
-POINT InsideNearLeft(HWND control) {
+POINT InsideBottomRight(HWND control) {
   RECT rect{};
   GetWindowRect(control, &rect);
   return {rect.right - 6, rect.bottom - 5};
@@ -265,7 +265,7 @@ std::string Hex(COLORREF color) {
 void ExpectColorsShown(const Program& program, const std::string& when) {
   RECT client = ClientRectOnScreen(program.form());
   const POINT background{client.left + 4, client.top + 4};
-  const POINT text_box = InsideNearLeft(program.TextBox());
+  const POINT text_box = InsideBottomRight(program.TextBox());
   const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
   const COLORREF info_background = GetSysColor(COLOR_INFOBK);
   if (!WaitFor(

@@ -201,8 +201,7 @@ class Window(WithProgram):
     def test_lies_at_its_place_without_frame_or_taskbar_entry(self):
         x, y, width, height = rect_pixels(CLIENT, SERVER_DPI)
         self.assertEqual(self.program.geometry(), (x, y, width, height))
-        if SERVER_DPI == 96:
-            self.assertEqual((x, y, width, height), (276, 321, 451, 91))
+        self.assertEqual((x, y, width, height), {96: (276, 321, 451, 91), 144: (414, 482, 677, 136)}[SERVER_DPI])
         props = run("xprop", "-id", self.program.window, "_NET_WM_STATE", "_NET_FRAME_EXTENTS",
                     "WM_NORMAL_HINTS").stdout
         self.assertIn("_NET_WM_STATE_SKIP_TASKBAR", props)

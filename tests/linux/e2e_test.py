@@ -210,6 +210,24 @@ class Window(WithProgram):
         self.assertIn(f"minimum size: {width} by {height}", props)
         self.assertIn(f"maximum size: {width} by {height}", props)
 
+    def test_cannot_be_moved_or_resized(self):
+        # Alt+drag is how openbox moves any window; slowly, as a hand would.
+        before = self.program.geometry()
+        x, y, width, height = self.program.control_rect("Label1", SERVER_DPI)
+        x, y = x + width // 2, y + height // 2
+        drag = ["mousemove", str(x), str(y), "keydown", "alt", "sleep", "0.2", "mousedown", "1"]
+        for step in range(1, 4):
+            drag += ["sleep", "0.2", "mousemove", str(x - 30 * step), str(y + 20 * step)]
+        drag += ["sleep", "0.2", "mouseup", "1", "keyup", "alt"]
+        run("xdotool", *drag)
+        time.sleep(SETTLE)
+        self.assertEqual(self.program.geometry(), before)
+
+        allowed = run("xprop", "-id", self.program.window, "_NET_WM_ALLOWED_ACTIONS").stdout
+        self.assertIn("_NET_WM_ACTION_CLOSE", allowed)
+        for action in ["MOVE", "RESIZE", "MAXIMIZE_HORZ", "MAXIMIZE_VERT"]:
+            self.assertNotIn(f"_NET_WM_ACTION_{action}", allowed)
+
     def test_starts_with_the_prompt_and_the_focus_in_the_text_box(self):
         # Typed at once, without a click: the keys land in Text1.
         self.program.type("7")

@@ -103,6 +103,7 @@ FormWindow::FormWindow(const PixelRect& client, int dpi, calc::NumberFormat numb
 void FormWindow::ShowInPlace() {
   show();
   LeaveOutOfTaskbar(*this);
+  AllowOnlyClosing(*this);
   wait_for_expose();
   TakeKeyboardFocus(*this);
 }

@@ -15,7 +15,8 @@ class FormWindow final : public Fl_Window, public CalculatorWindow {
  public:
   FormWindow(int dpi, calc::NumberFormat number_format);
 
-  // Shows the window where the layout puts it, without a task-bar entry.
+  // Shows the window where the layout puts it, without a task-bar entry,
+  // fixed in place and size, with the keyboard in Text1.
   void ShowInPlace();
 
   std::u16string Text1() const override;

@@ -20,6 +20,20 @@ void LeaveOutOfTaskbar(const Fl_Window& window) {
   XFlush(fl_display);
 }
 
+void AllowOnlyClosing(const Fl_Window& window) {
+  // The Motif hints, as every X window manager reads them: flags, functions,
+  // decorations, input mode, status. Without the "all" bit the functions
+  // list what is allowed.
+  constexpr long kFunctionsAndDecorations = (1L << 0) | (1L << 1);
+  constexpr long kCloseOnly = 1L << 5;
+  constexpr long kNoDecorations = 0;
+  const long hints[5] = {kFunctionsAndDecorations, kCloseOnly, kNoDecorations, 0, 0};
+  const Atom motif_hints = XInternAtom(fl_display, "_MOTIF_WM_HINTS", False);
+  XChangeProperty(fl_display, fl_xid(&window), motif_hints, motif_hints, 32, PropModeReplace,
+                  reinterpret_cast<const unsigned char*>(hints), 5);
+  XFlush(fl_display);
+}
+
 void TakeKeyboardFocus(const Fl_Window& window) {
   XSetInputFocus(fl_display, fl_xid(&window), RevertToParent, CurrentTime);
   XFlush(fl_display);

@@ -10,6 +10,11 @@ namespace ui::fltk {
 // beforehand and has to be requested as a managed window's would.
 void LeaveOutOfTaskbar(const Fl_Window& window);
 
+// Leaves the window manager nothing to offer for the window but closing
+// it: no moving, resizing, maximising or minimising. FLTK's own hints for
+// a borderless window still allow moving (by Alt+drag, for one).
+void AllowOnlyClosing(const Fl_Window& window);
+
 // Gives the keyboard to a window that has been exposed. Window managers
 // will not focus a new window that stays out of the task bar by
 // themselves, yet the user expects to type into a window just started.

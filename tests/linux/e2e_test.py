@@ -92,11 +92,12 @@ def colours(image, x, y, width, height):
 class Program:
     """One run of the program, stopped at the end whatever happens."""
 
-    def __init__(self, env=None):
-        self.process = subprocess.Popen([PROGRAM], env=dict(os.environ, **(env or {})),
+    def __init__(self, env=None, wrapper=(), timeout=WINDOW_TIMEOUT):
+        self.process = subprocess.Popen([*wrapper, PROGRAM], env=dict(os.environ, **(env or {})),
                                         stdin=subprocess.DEVNULL, start_new_session=True)
-        self.window = wait_until(self._window, WINDOW_TIMEOUT, "the window")
-        wait_until(lambda: run("xdotool", "getwindowfocus").stdout.strip() == self.window, WINDOW_TIMEOUT,
+        self.timeout = timeout
+        self.window = wait_until(self._window, timeout, "the window")
+        wait_until(lambda: run("xdotool", "getwindowfocus").stdout.strip() == self.window, timeout,
                    "the window to take the keyboard")
 
     def _window(self):
@@ -171,11 +172,22 @@ class Program:
         found = run("xdotool", "search", "--onlyvisible", "--pid", str(self.process.pid), check=False)
         return [window for window in found.stdout.split() if window != self.window and net_wm_name(window) == "Ошибка"]
 
+    def dismiss_failure_message(self, shot=None):
+        """Waits for the message box, checks its title, and closes it."""
+        box = wait_until(self.message_boxes, self.timeout, "the message box")[0]
+        if shot:
+            screenshot(shot)
+        wait_until(lambda: run("xdotool", "getwindowfocus").stdout.strip() == box, self.timeout,
+                   "the message box to take the keyboard")
+        run("xdotool", "key", "Return")
+        wait_until(lambda: not self.message_boxes(), self.timeout, "the message box to close")
+        time.sleep(SETTLE)
+
     def alive(self):
         return self.process.poll() is None and self._window() == self.window
 
     def wait_for_exit(self):
-        return self.process.wait(timeout=COMMAND_TIMEOUT)
+        return self.process.wait(timeout=self.timeout)
 
 
 class WithProgram(unittest.TestCase):
@@ -184,17 +196,6 @@ class WithProgram(unittest.TestCase):
     def setUp(self):
         self.program = Program(self.env)
         self.addCleanup(self.program.stop)
-
-    def dismiss_failure_message(self, shot=None):
-        """Waits for the message box, checks its title, and closes it."""
-        box = wait_until(self.program.message_boxes, WINDOW_TIMEOUT, "the message box")[0]
-        if shot:
-            screenshot(shot)
-        wait_until(lambda: run("xdotool", "getwindowfocus").stdout.strip() == box, WINDOW_TIMEOUT,
-                   "the message box to take the keyboard")
-        run("xdotool", "key", "Return")
-        wait_until(lambda: not self.program.message_boxes(), WINDOW_TIMEOUT, "the message box to close")
-        time.sleep(SETTLE)
 
 
 class Window(WithProgram):
@@ -263,13 +264,13 @@ class Calculate(WithProgram):
 
     def test_a_failure_shows_a_message_keeps_the_text_and_the_program_goes_on(self):
         self.program.click("Command1")  # the prompt is no number
-        self.dismiss_failure_message("message")
+        self.program.dismiss_failure_message("message")
         self.assertEqual(self.program.read_text(), PROMPT)
         for text in ["два", "1e200", "1e155"]:
             with self.subTest(text=text):
                 self.program.replace_text(text)
                 self.program.click("Command1")
-                self.dismiss_failure_message()
+                self.program.dismiss_failure_message()
                 self.assertTrue(self.program.alive())
                 self.assertEqual(self.program.read_text(), text)
         self.program.replace_text("2")
@@ -280,7 +281,7 @@ class Calculate(WithProgram):
         self.program.replace_text("2")
         self.program.click("Command1")
         self.program.click("Command1")
-        self.dismiss_failure_message()
+        self.program.dismiss_failure_message()
         self.assertEqual(self.program.read_text(), LINE_FOR_2)
 
 

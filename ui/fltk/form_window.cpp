@@ -16,6 +16,7 @@
 #include "ui/failure_message.h"
 #include "ui/fltk/colors.h"
 #include "ui/fltk/fonts.h"
+#include "ui/fltk/text_box.h"
 #include "ui/fltk/utf16_text.h"
 #include "ui/fltk/window_state.h"
 #include "ui/twips.h"
@@ -34,8 +35,8 @@ constexpr auto TabOrder() {
   return order;
 }
 
-Fl_Input* MakeTextBox(const ControlSpec& spec, const PixelRect& rect, const PixelFont& font) {
-  auto* const box = new Fl_Input(rect.x, rect.y, rect.width, rect.height);
+TextBox* MakeTextBox(const ControlSpec& spec, const PixelRect& rect, const PixelFont& font) {
+  auto* const box = new TextBox(rect.x, rect.y, rect.width, rect.height);
   box->textfont(font.face);
   box->textsize(font.size);
   box->color(ColorFor(spec.background, box->color()));

@@ -2,11 +2,11 @@
 // one place where a command's failure stops.
 #pragma once
 
-#include <FL/Fl_Input.H>
 #include <FL/Fl_Window.H>
 
 #include "calc/circle.h"
 #include "ui/commands.h"
+#include "ui/fltk/text_box.h"
 #include "ui/twips.h"
 
 namespace ui::fltk {
@@ -31,7 +31,7 @@ class FormWindow final : public Fl_Window, public CalculatorWindow {
   static void OnWindowCallback(Fl_Widget* window, void*);
   void Dispatch(Command command);
 
-  Fl_Input* text1_ = nullptr;  // owned by the window, as all its widgets
+  TextBox* text1_ = nullptr;  // owned by the window, as all its widgets
   calc::NumberFormat number_format_;
 };
 

@@ -93,17 +93,22 @@ class Clipboard:
     """Holds `text` on the clipboard, as another program would, until the
     block ends or a copy takes the clipboard over."""
 
-    def __init__(self, text):
+    def __init__(self, text, serve_once=False):
         self.text = text
+        self.once = ["-loops", "1"] if serve_once else []
 
     def __enter__(self):
-        self.owner = subprocess.Popen(["xclip", "-selection", "clipboard", "-i", "-quiet"], stdin=subprocess.PIPE,
-                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.owner = subprocess.Popen(["xclip", "-selection", "clipboard", "-i", "-quiet", *self.once],
+                                      stdin=subprocess.PIPE, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.owner.stdin.write(self.text.encode())
         self.owner.stdin.close()
         wait_until(lambda: run("xclip", "-selection", "clipboard", "-o", "-t", "TARGETS", check=False).returncode == 0,
                    COMMAND_TIMEOUT, "the clipboard to be held")
         return self
+
+    def wait_until_taken(self):
+        """Waits until a program has fetched the text (with serve_once)."""
+        self.owner.wait(timeout=COMMAND_TIMEOUT)
 
     def __exit__(self, *failure):
         if self.owner.poll() is None:
@@ -154,7 +159,7 @@ class Program:
         time.sleep(SETTLE)
 
     def type(self, text):
-        run("xdotool", "type", "--delay", "20", text)
+        run("xdotool", "type", "--delay", "20", "--", text)
         time.sleep(SETTLE)
 
     def replace_text(self, text):
@@ -196,7 +201,8 @@ class Program:
         time.sleep(SETTLE)
 
     def alive(self):
-        return self.process.poll() is None and self._window() == self.window
+        shown = run("xwininfo", "-id", self.window, check=False).stdout
+        return self.process.poll() is None and "Map State: IsViewable" in shown
 
     def wait_for_exit(self):
         return self.process.wait(timeout=self.timeout)

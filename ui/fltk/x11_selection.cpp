@@ -18,7 +18,9 @@ using Clock = std::chrono::steady_clock;
 constexpr auto kAnswerTimeout = std::chrono::seconds(2);
 
 // A window of our own to receive the selection on, so that none of its
-// events reach FLTK's windows.
+// events reach FLTK's windows. It lives as long as the program: windows
+// that come and go with each paste trip up other clients that walk the
+// window tree at the time.
 class RequestorWindow {
  public:
   RequestorWindow() {
@@ -113,7 +115,7 @@ std::optional<std::string> ReadSelection(Selection selection) {
   const Atom utf8_string = XInternAtom(fl_display, "UTF8_STRING", False);
   const Atom incr = XInternAtom(fl_display, "INCR", False);
   const Atom property = XInternAtom(fl_display, "CIRCLECALC_SELECTION", False);
-  const RequestorWindow requestor;
+  static const RequestorWindow requestor;
 
   for (const Atom target : {utf8_string, XA_STRING}) {
     XConvertSelection(fl_display, selection_atom, target, property, requestor.id(), fl_event_time);

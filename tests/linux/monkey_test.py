@@ -75,6 +75,12 @@ class Monkey:
             run("xdotool", "key", "--clearmodifiers", "ctrl+v")
             clipboard.wait_until_taken()
 
+    def copy_and_paste_back(self):
+        # The program then owns the clipboard it pastes from.
+        self.log.append("copy all and paste it at the end")
+        self.click_into_text_box()
+        run("xdotool", "key", "--clearmodifiers", "ctrl+a", "ctrl+c", "End", "ctrl+v")
+
     def calculate(self):
         self.log.append("click Вычислить")
         before = self.text_box_pixels()
@@ -99,8 +105,8 @@ class Monkey:
         self.log[-1] += f": empty after {time.monotonic() - started:.2f} s"
 
     def act(self):
-        action = self.rng.choices([self.type, self.edit, self.paste, self.calculate, self.clear],
-                                  weights=[8, 3, 2, 5, 2])[0]
+        action = self.rng.choices([self.type, self.edit, self.paste, self.copy_and_paste_back, self.calculate,
+                                   self.clear], weights=[8, 3, 2, 1, 5, 2])[0]
         action()
         if not self.program.alive():
             raise AssertionError(f"the program is gone, exit code {self.program.process.poll()}")

@@ -35,7 +35,7 @@ constexpr auto TabOrder() {
   return order;
 }
 
-TextBox* MakeTextBox(const ControlSpec& spec, const PixelRect& rect, const PixelFont& font) {
+TextBox* AddTextBox(const ControlSpec& spec, const PixelRect& rect, const PixelFont& font) {
   auto* const box = new TextBox(rect.x, rect.y, rect.width, rect.height);
   box->textfont(font.face);
   box->textsize(font.size);
@@ -51,8 +51,8 @@ TextBox* MakeTextBox(const ControlSpec& spec, const PixelRect& rect, const Pixel
 }
 
 // A label or a button: the text is the caption.
-Fl_Widget* MakeCaptioned(const ControlSpec& spec, const PixelRect& rect, const PixelFont& font,
-                         Fl_Callback1* on_click) {
+void AddCaptioned(const ControlSpec& spec, const PixelRect& rect, const PixelFont& font,
+                  Fl_Callback1* on_click) {
   Fl_Widget* widget = nullptr;
   if (spec.kind == ControlKind::kLabel) {
     // No box: the text is drawn straight over the window's background.
@@ -68,7 +68,6 @@ Fl_Widget* MakeCaptioned(const ControlSpec& spec, const PixelRect& rect, const P
   widget->labelsize(font.size);
   widget->labelcolor(ColorFor(spec.foreground, widget->labelcolor()));
   if (!spec.tooltip.empty()) widget->copy_tooltip(ToUtf8(spec.tooltip).c_str());
-  return widget;
 }
 
 void ShowFailure(const FailureMessage& message) {
@@ -93,9 +92,9 @@ FormWindow::FormWindow(const PixelRect& client, int dpi, calc::NumberFormat numb
     const PixelRect rect = ToPixels(spec->rect, dpi);
     const PixelFont font = FontFor(spec->font, dpi);
     if (spec->kind == ControlKind::kTextBox) {
-      text1_ = MakeTextBox(*spec, rect, font);
+      text1_ = AddTextBox(*spec, rect, font);
     } else {
-      MakeCaptioned(*spec, rect, font, OnButtonClick);
+      AddCaptioned(*spec, rect, font, OnButtonClick);
     }
   }
   end();

@@ -50,6 +50,9 @@ std::optional<XEvent> WaitForEvent(Window window, int type, Wanted wanted) {
   const auto deadline = Clock::now() + kAnswerTimeout;
   for (;;) {
     XEvent event;
+    // When the text comes from this very program, FLTK is the owner that has
+    // to answer, so requests are handed to it while we wait.
+    while (XCheckTypedEvent(fl_display, SelectionRequest, &event)) fl_handle(event);
     while (XCheckTypedWindowEvent(fl_display, window, type, &event)) {
       if (wanted(event)) return event;
     }

@@ -159,7 +159,15 @@ class Program:
         time.sleep(SETTLE)
 
     def type(self, text):
-        run("xdotool", "type", "--delay", "20", "--", text)
+        if text.isascii():
+            run("xdotool", "type", "--delay", "20", "--", text)
+        else:
+            # xdotool types a letter the keyboard map lacks by remapping a key
+            # just before, and a program may take the key by the old map and
+            # lose the letter; such texts are pasted instead.
+            with Clipboard(text, serve_once=True) as clipboard:
+                self.key("ctrl+v")
+                clipboard.wait_until_taken()
         time.sleep(SETTLE)
 
     def replace_text(self, text):

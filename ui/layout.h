@@ -129,18 +129,26 @@ constexpr const ControlSpec& FindControl(std::string_view name) {
   throw "no such control";
 }
 
+// Every control, label included, by tab index: the toolkits move the focus
+// in the order the controls were made, so backends make them in this order.
+constexpr auto TabOrder() {
+  std::array<const ControlSpec*, kForm1.controls.size()> order{};
+  std::transform(kForm1.controls.begin(), kForm1.controls.end(), order.begin(),
+                 [](const ControlSpec& control) { return &control; });
+  std::sort(order.begin(), order.end(),
+            [](const ControlSpec* a, const ControlSpec* b) { return a->tab_index < b->tab_index; });
+  return order;
+}
+
 // The controls that take the keyboard focus, in tab order.
 constexpr auto FocusOrder() {
   constexpr auto kFocusable =
       std::count_if(kForm1.controls.begin(), kForm1.controls.end(),
                     [](const ControlSpec& c) { return c.kind != ControlKind::kLabel; });
   std::array<const ControlSpec*, kFocusable> order{};
-  auto next = order.begin();
-  for (const ControlSpec& control : kForm1.controls) {
-    if (control.kind != ControlKind::kLabel) *next++ = &control;
-  }
-  std::sort(order.begin(), order.end(),
-            [](const ControlSpec* a, const ControlSpec* b) { return a->tab_index < b->tab_index; });
+  const auto all = TabOrder();
+  std::copy_if(all.begin(), all.end(), order.begin(),
+               [](const ControlSpec* c) { return c->kind != ControlKind::kLabel; });
   return order;
 }
 

@@ -24,17 +24,6 @@
 namespace ui::fltk {
 namespace {
 
-// FLTK moves the focus on Tab in the order the children were added, so the
-// controls are made in tab order; the label takes no focus and is skipped.
-constexpr auto TabOrder() {
-  std::array<const ControlSpec*, kForm1.controls.size()> order{};
-  std::transform(kForm1.controls.begin(), kForm1.controls.end(), order.begin(),
-                 [](const ControlSpec& control) { return &control; });
-  std::sort(order.begin(), order.end(),
-            [](const ControlSpec* a, const ControlSpec* b) { return a->tab_index < b->tab_index; });
-  return order;
-}
-
 TextBox* AddTextBox(const ControlSpec& spec, const PixelRect& rect, const PixelFont& font) {
   auto* const box = new TextBox(rect.x, rect.y, rect.width, rect.height);
   box->textfont(font.face);

@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <numeric>
 #include <system_error>
 
 #include "ui/failure_message.h"
@@ -51,16 +50,6 @@ NativeControl NativeControlFor(ui::ControlKind kind) {
   return {};
 }
 
-// IsDialogMessage moves the focus in z-order, which is creation order.
-constexpr std::array<std::size_t, ui::kForm1.controls.size()> TabOrder() {
-  std::array<std::size_t, ui::kForm1.controls.size()> order{};
-  std::iota(order.begin(), order.end(), std::size_t{0});
-  std::sort(order.begin(), order.end(), [](std::size_t a, std::size_t b) {
-    return ui::kForm1.controls[a].tab_index < ui::kForm1.controls[b].tab_index;
-  });
-  return order;
-}
-
 void RegisterWindowClass(HINSTANCE instance) {
   WNDCLASSEXW window_class{};
   window_class.cbSize = sizeof(window_class);
@@ -76,9 +65,19 @@ void RegisterWindowClass(HINSTANCE instance) {
   if (!RegisterClassExW(&window_class)) ThrowLastError("RegisterClassEx");
 }
 
+calc::NumberFormat UserLocaleNumberFormat() {
+  calc::NumberFormat format;
+  wchar_t separator[8]{};
+  if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator,
+                      static_cast<int>(std::size(separator))) > 1) {
+    format.decimal_separator = static_cast<char16_t>(separator[0]);
+  }
+  return format;
+}
+
 }  // namespace
 
-Form1Window::Form1Window(HINSTANCE instance) {
+Form1Window::Form1Window(HINSTANCE instance) : number_format_(UserLocaleNumberFormat()) {
   RegisterWindowClass(instance);
   const std::wstring title = ToWide(ui::kForm1.title);
   window_.reset(CreateWindowExW(kWindowExStyle, kWindowClass, title.c_str(), kWindowStyle, 0, 0, 0, 0,
@@ -96,8 +95,10 @@ void Form1Window::Show(int show_command) {
 }
 
 void Form1Window::CreateControls(HINSTANCE instance) {
-  for (const std::size_t index : TabOrder()) {
-    const ui::ControlSpec& spec = ui::kForm1.controls[index];
+  // IsDialogMessage moves the focus in z-order, which is creation order.
+  for (const ui::ControlSpec* const declared : ui::TabOrder()) {
+    const ui::ControlSpec& spec = *declared;
+    const auto index = static_cast<std::size_t>(declared - ui::kForm1.controls.data());
     const NativeControl native = NativeControlFor(spec.kind);
     const std::wstring text = ToWide(spec.text);
     const auto id = static_cast<INT_PTR>(kFirstControlId + static_cast<int>(index));
@@ -271,16 +272,6 @@ std::u16string Form1Window::Text1() const {
 void Form1Window::SetText1(std::u16string_view text) {
   const std::wstring wide = ToWide(text);
   if (!SetWindowTextW(Control("Text1"), wide.c_str())) ThrowLastError("Text1 refused the text");
-}
-
-calc::NumberFormat Form1Window::UserNumberFormat() const {
-  calc::NumberFormat format;
-  wchar_t separator[8]{};
-  if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator,
-                      static_cast<int>(std::size(separator))) > 1) {
-    format.decimal_separator = static_cast<char16_t>(separator[0]);
-  }
-  return format;
 }
 
 void Form1Window::EndProgram() { ExitProcess(0); }

@@ -31,7 +31,7 @@ class Form1Window final : public ui::CalculatorWindow {
 
   std::u16string Text1() const override;
   void SetText1(std::u16string_view text) override;
-  calc::NumberFormat UserNumberFormat() const override;
+  calc::NumberFormat UserNumberFormat() const override { return number_format_; }
   void EndProgram() override;
 
  private:
@@ -60,6 +60,8 @@ class Form1Window final : public ui::CalculatorWindow {
   std::array<HWND, kControlCount> controls_{};
   HWND tooltips_ = nullptr;
   HWND focus_ = nullptr;
+  // Read from the user's locale once, at start.
+  const calc::NumberFormat number_format_;
 };
 
 }  // namespace win32

@@ -356,6 +356,22 @@ class Keys(WithProgram):
         self.program.key("space")
         self.assertEqual(self.program.wait_for_exit(), 0)
 
+    def test_letters_of_a_russian_keyboard_layout_are_typed_into_the_box(self):
+        # Keys, not a paste: the input method turns each key of the layout
+        # into its letter. The server's layout is shared with the other tests,
+        # so it is put back whatever happens.
+        layout = re.search(r"^layout:\s+(\S+)", run("setxkbmap", "-query").stdout, re.M).group(1)
+        self.addCleanup(run, "setxkbmap", layout)
+        self.program.click("Text1")
+        self.program.key("ctrl+a", "BackSpace")
+        run("setxkbmap", "ru")
+        time.sleep(SETTLE)
+        self.program.key("Cyrillic_er", "Cyrillic_a", "Cyrillic_DE", "Cyrillic_i", "Cyrillic_yu", "Cyrillic_IO",
+                         "Cyrillic_shcha", "2", "period")
+        run("setxkbmap", layout)
+        time.sleep(SETTLE)
+        self.assertEqual(self.program.read_text(), "раДиюЁщ2.")
+
     def test_copy_and_paste_in_the_text_box(self):
         self.program.replace_text("12")
         self.program.key("ctrl+a", "ctrl+c", "End")

@@ -3,6 +3,7 @@
 
 #include <clocale>
 
+#include "ui/fltk/compose_table.h"
 #include "ui/fltk/fonts.h"
 #include "ui/fltk/form_window.h"
 #include "ui/fltk/locale_number_format.h"
@@ -10,6 +11,7 @@
 
 int main() {
   std::setlocale(LC_ALL, "");
+  ui::fltk::LeaveOutLocaleComposeTable();
   const calc::NumberFormat number_format = ui::fltk::LocaleNumberFormat();
   const int dpi = ui::fltk::ScreenDpi();
   // The selection colour, which paints the window, from the desktop's resources.

@@ -109,6 +109,16 @@ void ExpectStillRunning(const Program& program, const std::string& after) {
   Expect(program.Answers(), "the program answers within a second after " + after);
 }
 
+// A click on "Вычислить" that fails with `failure`: the message box comes,
+// the text box keeps `kept`, and the program goes on.
+void ExpectCalculationFails(const Program& program, const std::exception_ptr& failure, std::wstring_view kept,
+                            const std::string& what) {
+  Click(program.Button(kCalculate));
+  ExpectFailureBox(program, failure, what);
+  ExpectText(WindowText(program.TextBox()), kept, "the text box keeps its text after " + what);
+  ExpectStillRunning(program, what);
+}
+
 void WindowAndControls(const std::wstring& path, UINT dpi) {
   const Program program(path);
   const RECT client = dpi == 96 ? kClientAt96 : kClientAt144;
@@ -175,11 +185,8 @@ void Calculate(const std::wstring& path) {
   ExpectText(WindowText(program.Label()), kPrompt, "the label keeps the prompt");
 
   // The result line is no number.
-  Click(program.Button(kCalculate));
-  ExpectFailureBox(program, std::make_exception_ptr(calc::ConversionError("")),
-                   "calculating the result line");
-  ExpectText(WindowText(program.TextBox()), line, "the text box keeps the result line");
-  ExpectStillRunning(program, "the failure");
+  ExpectCalculationFails(program, std::make_exception_ptr(calc::ConversionError("")), line,
+                         "calculating the result line");
 }
 
 void CalculateInRussian(const std::wstring& path) {
@@ -192,16 +199,11 @@ void CalculateInRussian(const std::wstring& path) {
 
 void Failures(const std::wstring& path) {
   const Program program(path);
-  Click(program.Button(kCalculate));
-  ExpectFailureBox(program, std::make_exception_ptr(calc::ConversionError("")), "calculating the prompt");
-  ExpectText(WindowText(program.TextBox()), kPrompt, "the text box keeps the prompt");
-  ExpectStillRunning(program, "calculating the prompt");
+  ExpectCalculationFails(program, std::make_exception_ptr(calc::ConversionError("")), kPrompt,
+                         "calculating the prompt");
 
   EnterRadius(program, L"1e200");
-  Click(program.Button(kCalculate));
-  ExpectFailureBox(program, std::make_exception_ptr(calc::OverflowError("")), "an overflow");
-  ExpectText(WindowText(program.TextBox()), L"1e200", "the text box keeps the radius that overflowed");
-  ExpectStillRunning(program, "an overflow");
+  ExpectCalculationFails(program, std::make_exception_ptr(calc::OverflowError("")), L"1e200", "an overflow");
 
   EnterRadius(program, L"1");
   Click(program.Button(kCalculate));
